@@ -8,12 +8,26 @@
 
 namespace {
 
-// Debian's fonts-wine ships the face with the reference metrics, but fontconfig does not list it.
-constexpr auto designFaceFile = "/usr/share/wine/fonts/ms_sans_serif.ttf";
+// Debian's fonts-wine ships the face with the reference metrics, and a scalable face close to it
+// for the other sizes, but fontconfig does not list them.
+constexpr auto wineFonts = "/usr/share/wine/fonts/";
+constexpr auto designFaceFile = "ms_sans_serif.ttf";
+constexpr auto closeFaceFiles = {"tahoma.ttf", "tahomabd.ttf"};
+constexpr auto closeFamily = "Tahoma";
 // The face holds a single bitmap strike: 8 points, 11 px characters in a 13 px cell.
 constexpr int designFaceCharHeight = 11;
 
 bool g_designFaceLoaded = false;
+bool g_closeFaceLoaded = false;
+
+bool addFont(const char *file, const char *family)
+{
+    const QString path = QString::fromLatin1(wineFonts) + QString::fromLatin1(file);
+    if (!QFile::exists(path))
+        return false;
+    const int id = QFontDatabase::addApplicationFont(path);
+    return id >= 0 && QFontDatabase::applicationFontFamilies(id).contains(QLatin1String(family));
+}
 
 } // namespace
 
@@ -23,12 +37,9 @@ bool loadDesignFace()
 {
     if (g_designFaceLoaded)
         return true;
-    const QString path = QString::fromLatin1(designFaceFile);
-    if (!QFile::exists(path))
-        return false;
-    const int id = QFontDatabase::addApplicationFont(path);
-    g_designFaceLoaded =
-        id >= 0 && QFontDatabase::applicationFontFamilies(id).contains(QLatin1String(designFamily));
+    g_designFaceLoaded = addFont(designFaceFile, designFamily);
+    for (const char *file : closeFaceFiles)
+        g_closeFaceLoaded = addFont(file, closeFamily) || g_closeFaceLoaded;
     return g_designFaceLoaded;
 }
 
@@ -48,7 +59,8 @@ QFont resolve(const QFont &designed)
     const bool designFace = designed.family() == QLatin1String(designFamily) && g_designFaceLoaded
                             && pixels == designFaceCharHeight && !designed.bold() && !designed.italic();
     QFont font(designed);
-    font.setFamilies({QString::fromLatin1(designFace ? designFamily : fallbackFamily)});
+    const char *family = designFace ? designFamily : g_closeFaceLoaded ? closeFamily : fallbackFamily;
+    font.setFamilies({QString::fromLatin1(family)});
     font.setPixelSize(pixels);
     return font;
 }

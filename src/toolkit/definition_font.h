@@ -7,7 +7,7 @@ class QWidget;
 // The window definitions ask for "MS Sans Serif" in points, laid out at 96 dots per inch. This maps
 // such a font to what the host can draw at the same pixel height: the bitmap face of that name for
 // regular 8-point text when it could be loaded, otherwise a scalable sans-serif face with Cyrillic
-// glyphs.
+// glyphs: the one of close metrics that comes with it, or DejaVu Sans.
 namespace DefinitionFont {
 
 inline constexpr auto designFamily = "MS Sans Serif";

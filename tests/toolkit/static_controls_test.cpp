@@ -90,15 +90,15 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("opened");
-        const QString forum = u"http://forum.gamevuln.example:81/forumdisplay.php?f=6"_qs;
+        const QString forum = u"http://forum.l2v.example:81/forumdisplay.php?f=6"_qs;
         QTest::addRow("address") << forum << u"Уязвимости Lineage2"_qs << forum << forum;
         QTest::addRow("address with blanks is handed over untrimmed")
             << u"  "_qs + forum + u" "_qs << u"x"_qs << u"  "_qs + forum + u" "_qs << forum;
         QTest::addRow("blank address falls back to the caption")
-            << u"   "_qs << u"gamevuln.example"_qs << u"gamevuln.example"_qs << u"http://gamevuln.example"_qs;
+            << u"   "_qs << u"l2v.example"_qs << u"l2v.example"_qs << u"http://l2v.example"_qs;
         QTest::addRow("control characters count as blank")
-            << u"\t\r\n\x01"_qs << u"gamevuln.example"_qs << u"gamevuln.example"_qs
-            << u"http://gamevuln.example"_qs;
+            << u"\t\r\n\x01"_qs << u"l2v.example"_qs << u"l2v.example"_qs
+            << u"http://l2v.example"_qs;
         QTest::addRow("caption that is no address opens nothing")
             << QString() << u"Уязвимости Lineage2"_qs << u"Уязвимости Lineage2"_qs << QString();
         QTest::addRow("both blank") << u" "_qs << u" \t"_qs << QString() << QString();
@@ -132,7 +132,7 @@ private slots:
     void linkDoubleClickOpensOnce()
     {
         TGrlink link;
-        link.setText(u"gamevuln.example"_qs);
+        link.setText(u"l2v.example"_qs);
         link.resize(100, 13);
         link.show();
         doubleClick(&link, QPoint(2, 2));
@@ -163,7 +163,7 @@ private slots:
         QFETCH(Qt::MouseButton, button);
         QFETCH(QColor, whileHeld);
         TGrlink link;
-        link.setText(u"gamevuln.example"_qs);
+        link.setText(u"l2v.example"_qs);
         link.resize(100, 13);
         link.setContextMenuPolicy(Qt::NoContextMenu);
         link.show();
@@ -179,7 +179,7 @@ private slots:
     {
         TGrlink link;
         link.setText(u"Уязвимости Lineage2"_qs);
-        link.setURL(u"http://forum.gamevuln.example:81/forumdisplay.php?f=6"_qs);
+        link.setURL(u"http://forum.l2v.example:81/forumdisplay.php?f=6"_qs);
         link.resize(110, 13);
         link.show();
         QStringList items;
