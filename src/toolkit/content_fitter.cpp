@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QRect>
 #include <QWidget>
+#include <QWindow>
 
 ContentFitter::ContentFitter(QWidget *window)
     : QObject(window)
@@ -33,8 +34,14 @@ void ContentFitter::refit()
         return;
     // Controls are placed from the client origin, so the box reaches from there.
     const QSize fitted(box.right() + 1, box.bottom() + 1);
-    if (m_window->minimumSize() != fitted || m_window->maximumSize() != fitted)
-        m_window->setFixedSize(fitted);
+    if (m_window->minimumSize() == fitted && m_window->maximumSize() == fitted)
+        return;
+    const QPoint outerCorner = m_window->pos();
+    m_window->setFixedSize(fitted);
+    // Resizing a native window leaves its place to the client area; the window's place is that of
+    // its outer corner, so give it back as such.
+    if (QWindow *native = m_window->windowHandle())
+        native->setFramePosition(outerCorner);
 }
 
 bool ContentFitter::eventFilter(QObject *watched, QEvent *event)

@@ -80,7 +80,8 @@ wait_exit() { # pid
 click_at() { # id x y [button]
     local x y w h
     read -r x y w h < <(client_geometry "$1")
-    xdotool mousemove --sync $((x + $2)) $((y + $3)) click "${4:-1}"
+    # No --sync: it waits for a motion that never comes when the pointer is already there.
+    xdotool mousemove $((x + $2)) $((y + $3)) click "${4:-1}"
 }
 
 screenshot() { # file
