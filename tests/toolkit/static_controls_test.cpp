@@ -1,3 +1,4 @@
+#include "address_recorder.h"
 #include "mouse_gestures.h"
 #include "tgrlink.h"
 #include "timage.h"
@@ -5,38 +6,16 @@
 #include "tobrelin_test_main.h"
 
 #include <QClipboard>
-#include <QDesktopServices>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTimer>
-
-// Stands in for the desktop's browser: records every address the shell hands over.
-class AddressRecorder : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void open(const QUrl &url) { opened.append(url); }
-};
 
 class StaticControlsTest : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        m_recorder.opened.clear();
-        for (const auto scheme : {"http", "https", "file", "javascript"})
-            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &m_recorder, "open");
-    }
-
-    void cleanup()
-    {
-        for (const auto scheme : {"http", "https", "file", "javascript"})
-            QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
-    }
+    void init() { m_recorder.opened.clear(); }
 
     void clickIsPressAndReleaseOnTheControl_data()
     {
@@ -219,7 +198,8 @@ private slots:
     }
 
 private:
-    AddressRecorder m_recorder;
+    // Every scheme a link could hand over, so that a dropped target would show if it were opened.
+    AddressRecorder m_recorder{{u"http"_qs, u"https"_qs, u"file"_qs, u"javascript"_qs}};
 };
 
 TOBRELIN_TEST_MAIN(StaticControlsTest)
