@@ -8,7 +8,6 @@ packages=(
     qt6-base-dev libjpeg-dev libxcb1-dev      # the libraries
     fonts-dejavu-core fonts-wine              # faces with Cyrillic; one with the reference metrics
     xvfb openbox xdotool x11-utils xclip imagemagick  # end-to-end tests and screenshots
-    icc-profiles-free                         # the colour profile the picture maker embeds
 )
 
 missing=()
