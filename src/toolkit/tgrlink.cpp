@@ -31,7 +31,6 @@ TGrlink::TGrlink(QWidget *parent)
     underlined.setUnderline(true);
     setFont(underlined);
     setCursor(TApplication::resourceCursor(QStringLiteral("HAND")));
-    setContextMenuPolicy(Qt::DefaultContextMenu);
 }
 
 QString TGrlink::target() const

@@ -54,5 +54,5 @@ void TImage::mouseDoubleClickEvent(QMouseEvent *event)
 void TImage::mouseReleaseEvent(QMouseEvent *event)
 {
     if (m_click.release(this, event))
-        click();
+        emit clicked();
 }

@@ -23,8 +23,6 @@ public:
     const QImage &image();
     bool isDecoded() const { return m_decoded; }
 
-    void click() { emit clicked(); }
-
 signals:
     void clicked();
 
