@@ -33,9 +33,14 @@ for page in "${pages[@]}"; do
         xdotool windowactivate --sync "$menu"
         click_at "$menu" "$px" "$py"
         click_at "$menu" 452 $((158 + 16 * row))
-        sleep 0.25
         xdotool windowactivate --sync "$viewer"
-        sum=$(import -window "$viewer" rgb:- | md5sum | cut -d' ' -f1)
+        # Wait for the new article to be drawn: the picture changes from the previous one.
+        for _ in $(seq 1 40); do
+            sum=$(import -window "$viewer" rgb:- | md5sum | cut -d' ' -f1)
+            [[ $sum != "${previous:-}" ]] && break
+            sleep 0.05
+        done
+        previous=$sum
         seen[$sum]=1
         opened=$((opened + 1))
         if ((opened == 7)); then
