@@ -40,17 +40,7 @@ private slots:
         window.show();
         for (QWidget *control : {static_cast<QWidget *>(label), static_cast<QWidget *>(image)}) {
             QSignalSpy spy(control, SIGNAL(clicked()));
-            const QPoint inside(3, 3);
-            if (gesture == u"click")
-                QTest::mouseClick(control, Qt::LeftButton, {}, inside);
-            else if (gesture == u"double")
-                doubleClick(control, inside);
-            else if (gesture == u"right")
-                QTest::mouseClick(control, Qt::RightButton, {}, inside);
-            else {
-                QTest::mousePress(control, Qt::LeftButton, {}, inside);
-                QTest::mouseRelease(control, Qt::LeftButton, {}, QPoint(-20, 40));
-            }
+            performGesture(control, gesture, QPoint(3, 3));
             QCOMPARE(spy.count(), clicks);
         }
     }

@@ -102,17 +102,7 @@ private slots:
         QFETCH(int, clicks);
         Harness h;
         QSignalSpy spy(h.button, &TTransparentButton::clicked);
-        if (gesture == u"click")
-            QTest::mouseClick(h.button, Qt::LeftButton, {}, QPoint(5, 5));
-        else if (gesture == u"right")
-            QTest::mouseClick(h.button, Qt::RightButton, {}, QPoint(5, 5));
-        else if (gesture == u"double")
-            doubleClick(h.button, QPoint(5, 5));
-        else {
-            QTest::mousePress(h.button, Qt::LeftButton, {}, QPoint(5, 5));
-            QTest::mouseMove(h.button, QPoint(90, 40));
-            QTest::mouseRelease(h.button, Qt::LeftButton, {}, QPoint(90, 40));
-        }
+        performGesture(h.button, gesture, QPoint(5, 5));
         QCOMPARE(spy.count(), clicks);
     }
 
